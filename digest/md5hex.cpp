@@ -1,0 +1,3 @@
+#include "digest/md5hex.h"
+
+void MD5HexDigest(const unsigned char*, unsigned int, char* text) { text[0] = '\0'; }

@@ -1,0 +1,31 @@
+#include "platform/cstring.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "platform/resources.h"
+
+void CString::Format(const char* pszFormat, ...) {
+    va_list args;
+    va_start(args, pszFormat);
+    va_list measure;
+    va_copy(measure, args);
+    const int n = std::vsnprintf(nullptr, 0, pszFormat, measure);
+    va_end(measure);
+    if (n < 0) {
+        va_end(args);
+        m_data.clear();
+        return;
+    }
+    std::string out(static_cast<std::size_t>(n) + 1, '\0');
+    std::vsnprintf(out.data(), out.size(), pszFormat, args);
+    va_end(args);
+    out.resize(static_cast<std::size_t>(n));
+    m_data = std::move(out);
+}
+
+BOOL CString::LoadString(UINT nID) {
+    const char* text = platform::FindString(nID);
+    m_data = text ? text : "";
+    return text ? TRUE : FALSE;
+}

@@ -1,0 +1,55 @@
+// CString: a narrow byte string in the system's narrow code page (GB18030).
+// Just what the program uses; bytes are kept as they are, never converted here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/types.h"
+
+class CString {
+public:
+    CString() = default;
+    CString(const char* psz) : m_data(psz ? psz : "") {}  // NOLINT: implicit, as the framework's
+    CString(const char* pch, int nLength) : m_data(pch, static_cast<std::size_t>(nLength)) {}
+    explicit CString(std::string bytes) : m_data(std::move(bytes)) {}
+
+    CString& operator=(const char* psz) {
+        m_data = psz ? psz : "";
+        return *this;
+    }
+    CString& operator+=(const CString& s) {
+        m_data += s.m_data;
+        return *this;
+    }
+    CString& operator+=(const char* psz) {
+        if (psz) m_data += psz;
+        return *this;
+    }
+    CString& operator+=(char ch) {
+        m_data += ch;
+        return *this;
+    }
+    friend CString operator+(CString a, const CString& b) { return a += b; }
+
+    int GetLength() const { return static_cast<int>(m_data.size()); }
+    BOOL IsEmpty() const { return m_data.empty() ? TRUE : FALSE; }
+    void Empty() { m_data.clear(); }
+    operator const char*() const { return m_data.c_str(); }  // NOLINT: LPCTSTR, as the framework's
+
+    // Printf-style formatting into this string ("%d" for row numbers).
+    void Format(const char* pszFormat, ...) __attribute__((format(printf, 2, 3)));
+    // Loads string resource nID: the program's table first, then the layer's.
+    // An id found in neither leaves the string empty and returns FALSE.
+    BOOL LoadString(UINT nID);
+
+    // The bytes, for the layer's own use (conversions at the boundary).
+    const std::string& Bytes() const { return m_data; }
+
+    friend bool operator==(const CString& a, const CString& b) { return a.m_data == b.m_data; }
+    friend bool operator==(const CString& a, const char* b) { return a.m_data == (b ? b : ""); }
+    friend auto operator<=>(const CString& a, const CString& b) { return a.m_data <=> b.m_data; }
+
+private:
+    std::string m_data;
+};

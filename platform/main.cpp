@@ -1,0 +1,1 @@
+// The process entry point of programs built on the layer (not yet in use).
