@@ -1,11 +1,18 @@
 #include "platform/cstring.h"
 
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 
 #include "platform/resources.h"
 
+std::uint64_t CString::NewLineage() {
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
 void CString::Format(const char* pszFormat, ...) {
+    Renew();
     va_list args;
     va_start(args, pszFormat);
     va_list measure;
@@ -27,5 +34,6 @@ void CString::Format(const char* pszFormat, ...) {
 BOOL CString::LoadString(UINT nID) {
     const char* text = platform::FindString(nID);
     m_data = text ? text : "";
+    Renew();
     return text ? TRUE : FALSE;
 }

@@ -1,58 +1,12 @@
-// Windows, dialogs, message maps and data exchange of the framework layer.
-// Constructors never touch Qt: a window exists only from DoModal on, so the
-// program's classes can be built in tests that have no Qt application.
+// Windows, dialogs and data exchange of the framework layer.
+// Constructors never touch Qt: a window exists only from DoModal (or Create)
+// on, so the program's classes can be built in tests that have no Qt application.
 #pragma once
 
 #include "platform/cstring.h"
+#include "platform/gdi.h"
+#include "platform/msgmap.h"
 #include "platform/types.h"
-
-class CWnd;
-
-// ---- Message maps --------------------------------------------------------
-// An entry routes one message (and, for WM_COMMAND, one notification code and
-// control id) to a handler through a small thunk that unpacks the arguments.
-class CCmdTarget;
-using AFX_PMSG = LRESULT (*)(CCmdTarget* target, WPARAM wParam, LPARAM lParam);
-
-struct AFX_MSGMAP_ENTRY {
-    UINT nMessage;
-    UINT nCode;  // notification code (WM_COMMAND)
-    UINT nID;    // control id (WM_COMMAND)
-    AFX_PMSG pfn;
-};
-
-struct AFX_MSGMAP {
-    const AFX_MSGMAP* (*pfnGetBaseMap)();
-    const AFX_MSGMAP_ENTRY* lpEntries;
-};
-
-#define DECLARE_MESSAGE_MAP()                     \
-protected:                                        \
-    static const AFX_MSGMAP* GetThisMessageMap(); \
-    const AFX_MSGMAP* GetMessageMap() const override;
-
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                         \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                  \
-        using ThisClass [[maybe_unused]] = theClass;                                   \
-        using TheBaseClass = baseClass;                                                \
-        static const AFX_MSGMAP_ENTRY entries[] = {
-#define END_MESSAGE_MAP()                                             \
-    {0, 0, 0, nullptr}                                                \
-    }                                                                 \
-    ;                                                                 \
-    static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
-    return &map;                                                      \
-    }
-
-class CCmdTarget {
-public:
-    virtual ~CCmdTarget() = default;
-    virtual const AFX_MSGMAP* GetMessageMap() const { return GetThisMessageMap(); }
-
-protected:
-    static const AFX_MSGMAP* GetThisMessageMap();
-};
 
 // ---- Data exchange -------------------------------------------------------
 class CDataExchange {
@@ -63,9 +17,10 @@ public:
     CWnd* m_pDlgWnd;
 };
 
+// Control nIDC's text from value (or, saving, value from the control's text).
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 
-// ---- Windows and dialogs -------------------------------------------------
+// ---- Windows -------------------------------------------------------------
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -74,25 +29,82 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // Runs the message through the message maps (falling back to default
+    // handling); an exception that leaves a handler goes to the application's
+    // ProcessWndProcException and the window goes on.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+    void SetWindowText(LPCTSTR lpszString);
+    // As above; a multi-line edit whose text only grew at its end takes just the tail.
+    void SetWindowText(const CString& rString);
+    void GetWindowText(CString& rString) const;
+    BOOL IsIconic() const;
+    void GetClientRect(LPRECT lpRect) const;
 
 protected:
+    friend class CDialog;
+    friend LRESULT AfxCallWndProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The message map's dispatch; FALSE if no entry names the message.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Default handling of the message being handled now.
+    LRESULT Default();
+
     virtual void DoDataExchange(CDataExchange* pDX);
+
+    // Default handlers, for handlers of derived classes to fall back on.
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+
+private:
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    CurrentMessage m_current{0, 0, 0};
 };
 
+// Hands a message to a window's WindowProc, catching what leaves a handler.
+LRESULT AfxCallWndProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// ---- Dialogs -------------------------------------------------------------
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr)
         : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+    ~CDialog() override;
 
+    // Creates the window from the template, initialises it, shows it centred and
+    // runs a modal loop until EndDialog; returns EndDialog's code, or -1 when
+    // the window cannot be created.
     virtual int DoModal();
+    // Modeless: creates, initialises and shows the window, and returns.
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    BOOL DestroyWindow();
+    void EndDialog(int nResult);
+
     virtual BOOL OnInitDialog();
 
 protected:
     virtual void OnOK();
     virtual void OnCancel();
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL CreateAndInit();
+    int m_nModalResult = -1;
 };

@@ -1,8 +1,15 @@
 // The program's application object: runs the main dialog.
+#include "platform/app.h"
 #include "shell/Md5Dlg.h"
 
-int main() {
-    CMd5Dlg dlg;
-    dlg.DoModal();
-    return 0;
-}
+class CMd5App : public CWinApp {
+public:
+    BOOL InitInstance() override {
+        CMd5Dlg dlg;
+        m_pMainWnd = &dlg;
+        dlg.DoModal();
+        return FALSE;
+    }
+};
+
+CMd5App theApp;

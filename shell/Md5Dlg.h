@@ -2,10 +2,9 @@
 #pragma once
 
 #include "platform/cstring.h"
+#include "platform/gdi.h"
 #include "platform/types.h"
 #include "platform/window.h"
-
-class CDC;
 
 class CMd5Dlg : public CDialog {
 public:

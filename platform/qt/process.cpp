@@ -1,0 +1,41 @@
+// The process under the layer: the Qt application, then the application object.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "platform/app.h"
+
+namespace {
+
+// The layer's own words (message box buttons, the Open dialog, menus) are Chinese.
+void LoadChineseTranslations(QApplication& app) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* catalogue : {"qtbase_zh_CN"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(catalogue), folder))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+}  // namespace
+
+int CWinApp::Run() {
+    QApplication::exec();
+    return ExitInstance();
+}
+
+namespace platform {
+
+int RunProcess(int argc, char** argv) {
+    QApplication app(argc, argv);
+    LoadChineseTranslations(app);
+    CWinApp* theApp = AfxGetApp();
+    if (theApp == nullptr) return 1;
+    AfxGetAppName();  // chosen now, as the framework's start-up does
+    if (theApp->InitInstance()) return theApp->Run();
+    return theApp->ExitInstance();
+}
+
+}  // namespace platform
