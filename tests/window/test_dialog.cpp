@@ -1,0 +1,9 @@
+#include "tests/window/test_dialog.h"
+
+namespace testdlg {
+
+BEGIN_MESSAGE_MAP(TestDialog, CDialog)
+    ON_WM_DROPFILES()
+END_MESSAGE_MAP()
+
+}  // namespace testdlg
