@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 #include "platform/app.h"
 #include "platform/qt/backend.h"
@@ -192,10 +193,16 @@ void DialogWindow::PrepareFirstShow(BOOL focusFirstTabStop) {
             }
         }
     }
-    // Position 0, 0: centred over the owner, or on the primary screen's work area.
+    // Position 0, 0: the whole window (its frame too, where the platform knows
+    // it before the window is shown) centred over the owner, or on the primary
+    // screen's work area.
     const QRect area = parentWidget() ? parentWidget()->window()->frameGeometry()
                                       : QGuiApplication::primaryScreen()->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    create();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int outerWidth = width() + frame.left() + frame.right();
+    const int outerHeight = height() + frame.top() + frame.bottom();
+    move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 2);
 }
 
 // Each control asks once, before it is first shown, for its colours; a brush
