@@ -39,6 +39,7 @@ struct HWND__ {
     // at its end is appended instead of replaced.
     std::uint64_t shownLineage = 0;
     std::size_t shownLength = 0;
+    bool layoutPending = false;  // appended text awaits its scroll range
 };
 
 // A device context: a painter while a real paint is under way, else nothing.

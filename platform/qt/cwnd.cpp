@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QWindow>
 
@@ -21,6 +23,22 @@ QString EditText(std::string_view narrow) {
 
 QPlainTextEdit* AsEdit(HWND hWnd) { return hWnd ? qobject_cast<QPlainTextEdit*>(hWnd->widget.data()) : nullptr; }
 
+// Once back in the event loop: the scroll range and the view for what was appended.
+void CatchUpLayoutLater(HWND__& handle, QPlainTextEdit& edit) {
+    if (handle.layoutPending) return;
+    handle.layoutPending = true;
+    HWND__* h = &handle;
+    QMetaObject::invokeMethod(
+        &edit,
+        [h, e = &edit] {
+            h->layoutPending = false;
+            QAbstractTextDocumentLayout* layout = e->document()->documentLayout();
+            emit layout->documentSizeChanged(layout->documentSize());
+            e->viewport()->update();
+        },
+        Qt::QueuedConnection);
+}
+
 // Replacing an edit's text puts the caret and the view on its first line.
 // When the new text only extends the old one (same append lineage, and the old
 // end is a line end, so no character straddles it), only the tail is added:
@@ -32,11 +50,19 @@ void SetEditText(HWND__& handle, QPlainTextEdit& edit, const CString& text) {
                          bytes[shown - 1] == '\n';
     if (extends) {
         if (bytes.size() > shown) {
-            QTextCursor end(edit.document());
-            end.movePosition(QTextCursor::End);
-            end.insertText(EditText(std::string_view(bytes).substr(shown)));
+            // The control would lay out each new line at once to size its
+            // scroll bar; that can wait until the handler is done (nothing is
+            // painted before), so that a refresh per row costs only the row.
+            {
+                const QSignalBlocker quiet(edit.document()->documentLayout());
+                QTextCursor end(edit.document());
+                end.movePosition(QTextCursor::End);
+                end.insertText(EditText(std::string_view(bytes).substr(shown)));
+            }
+            CatchUpLayoutLater(handle, edit);
         }
-        edit.moveCursor(QTextCursor::Start);
+        const QTextCursor caret = edit.textCursor();
+        if (caret.position() != 0 || caret.hasSelection()) edit.moveCursor(QTextCursor::Start);
         edit.horizontalScrollBar()->setValue(0);
         edit.verticalScrollBar()->setValue(0);
     } else {

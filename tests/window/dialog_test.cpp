@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTest>
 
@@ -106,6 +107,27 @@ TEST_F(DialogManager, RefreshShowsExactlyTheStringWhetherAppendedOrReplaced) {
         EXPECT_EQ(edit->toPlainText().toStdString(), testsupport::ShownText(text.Bytes())) << "step " << step;
         ++step;
     }
+}
+
+// Rows appended one refresh at a time end up with the same scroll range as
+// the whole text set at once, once the event loop has run.
+TEST_F(DialogManager, AppendedRowsGetTheScrollRangeOfTheWholeText) {
+    testdlg::TestDialog appended, whole;
+    ASSERT_TRUE(appended.Create(testdlg::IDD_TEST));
+    ASSERT_TRUE(whole.Create(testdlg::IDD_TEST));
+    appended.m_strText = "first\r\n";
+    appended.UpdateData(FALSE);
+    for (int i = 0; i < 100; ++i) {
+        appended.m_strText += "row\r\n";
+        appended.UpdateData(FALSE);
+    }
+    whole.m_strText = CString(std::string(appended.m_strText.Bytes()));
+    whole.UpdateData(FALSE);
+    QCoreApplication::processEvents();
+    const auto* a = qobject_cast<QPlainTextEdit*>(Widget(appended, testdlg::IDC_TEXT));
+    const auto* w = qobject_cast<QPlainTextEdit*>(Widget(whole, testdlg::IDC_TEXT));
+    EXPECT_GT(w->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(a->verticalScrollBar()->maximum(), w->verticalScrollBar()->maximum());
 }
 
 TEST_F(DialogManager, RefreshPutsTheViewBackOnTheFirstLine) {
