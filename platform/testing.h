@@ -47,6 +47,19 @@ struct DrawIconCall {
 // Called for every CDC::DrawIcon; an empty function stops recording.
 void SetDrawIconRecorder(std::function<void(const DrawIconCall&)> recorder);
 
+struct MenuCall {
+    struct Item {
+        UINT flags;
+        UINT_PTR id;
+        std::string text;  // UTF-8, as shown
+    };
+    std::vector<Item> items;
+    HWND owner;
+};
+// Answers popup menus instead of showing them: the chosen item's id, or
+// nullopt to dismiss. An empty function restores real menus.
+void SetMenuHandler(std::function<std::optional<UINT_PTR>(const MenuCall&)> handler);
+
 // Runs once inside the next DoModal's loop, right after the dialog is shown.
 void SetModalHook(std::function<void(CDialog&)> hook);
 

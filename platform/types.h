@@ -15,6 +15,7 @@ using LONG = std::int32_t;
 using DWORD = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
 using LRESULT = std::intptr_t;
 using LPCTSTR = const char*;
 using LPTSTR = char*;

@@ -5,6 +5,7 @@
 
 #include "platform/cstring.h"
 #include "platform/gdi.h"
+#include "platform/menu.h"
 #include "platform/msgmap.h"
 #include "platform/types.h"
 
@@ -44,6 +45,8 @@ public:
     void SetWindowText(const CString& rString);
     void GetWindowText(CString& rString) const;
     BOOL IsIconic() const;
+    // The window's own window menu (see platform/menu.h); nullptr without a window.
+    CMenu* GetSystemMenu(BOOL bRevert) const;
     void GetClientRect(LPRECT lpRect) const;
 
 protected:

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/dlgtemplate.h"
+#include "platform/menu_private.h"
 #include "platform/testing.h"
 #include "platform/window.h"
 
@@ -40,6 +41,9 @@ struct HWND__ {
     std::uint64_t shownLineage = 0;
     std::size_t shownLength = 0;
     bool layoutPending = false;  // appended text awaits its scroll range
+    // The window menu, made at the first GetSystemMenu or showing.
+    std::unique_ptr<HMENU__> windowMenu;
+    std::unique_ptr<CMenu> windowMenuObject;
 };
 
 // A device context: a painter while a real paint is under way, else nothing.
@@ -79,6 +83,12 @@ std::function<void(CDialog&)> TakeModalHook();
 const std::function<int(const testing::MessageBoxCall&)>& MessageBoxHandler();
 const std::function<std::optional<std::string>(const testing::FileDialogCall&)>& FileDialogHandler();
 void RecordDrawIcon(const testing::DrawIconCall& call);
+const std::function<std::optional<UINT_PTR>(const testing::MenuCall&)>& MenuHandler();
+
+// The window's window menu, made with the layer's items when first asked for.
+HMENU__& WindowMenu(HWND__& handle);
+// Shows it at a point of the screen; a chosen item becomes WM_SYSCOMMAND.
+void ShowWindowMenu(HWND__& handle, QPoint globalPos);
 
 // The top-level window of a dialog, built from its template.
 class DialogWindow : public QWidget {
@@ -103,6 +113,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -2,6 +2,8 @@
 // events become the messages the program's handlers expect.
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -304,7 +306,28 @@ bool DialogWindow::HandleKey(QKeyEvent* event) {
         Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     }
+    // The window menu; Shift+F10 in a text control opens that control's own menu.
+    const bool altSpace = key == Qt::Key_Space && mods == Qt::AltModifier;
+    const bool shiftF10 = key == Qt::Key_F10 && mods == Qt::ShiftModifier;
+    if ((altSpace || shiftF10) && (m_self.style & WS_SYSMENU)) {
+        auto* edit = qobject_cast<QPlainTextEdit*>(focusWidget());
+        if (shiftF10 && edit) {
+            const QPoint at = edit->cursorRect().bottomLeft();
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, edit->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(edit->viewport(), &menu);
+        } else {
+            ShowWindowMenu(m_self, mapToGlobal(QPoint(0, 0)));
+        }
+        return true;
+    }
     return false;
+}
+
+// Right clicks and the Menu key that no control takes (the listing keeps its
+// own menu) open the window menu.
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (!(m_self.style & WS_SYSMENU)) return QWidget::contextMenuEvent(event);
+    ShowWindowMenu(m_self, event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(QPoint(0, 0)));
 }
 
 void DialogWindow::dragEnterEvent(QDragEnterEvent* event) { HandleDrag(event); }

@@ -9,7 +9,10 @@ std::function<int(const testing::MessageBoxCall&)> g_messageBoxHandler;
 std::function<std::optional<std::string>(const testing::FileDialogCall&)> g_fileDialogHandler;
 std::function<void(const testing::DrawIconCall&)> g_drawIconRecorder;
 std::function<void(CDialog&)> g_modalHook;
+std::function<std::optional<UINT_PTR>(const testing::MenuCall&)> g_menuHandler;
 }  // namespace
+
+const std::function<std::optional<UINT_PTR>(const testing::MenuCall&)>& MenuHandler() { return g_menuHandler; }
 
 const std::function<int(const testing::MessageBoxCall&)>& MessageBoxHandler() { return g_messageBoxHandler; }
 const std::function<std::optional<std::string>(const testing::FileDialogCall&)>& FileDialogHandler() {
@@ -34,6 +37,9 @@ void SetDrawIconRecorder(std::function<void(const DrawIconCall&)> recorder) {
     qt::g_drawIconRecorder = std::move(recorder);
 }
 void SetModalHook(std::function<void(CDialog&)> hook) { qt::g_modalHook = std::move(hook); }
+void SetMenuHandler(std::function<std::optional<UINT_PTR>(const MenuCall&)> handler) {
+    qt::g_menuHandler = std::move(handler);
+}
 
 QWidget* WidgetOf(HWND hWnd) { return hWnd ? hWnd->widget.data() : nullptr; }
 

@@ -41,6 +41,7 @@ public:
     ~TestDialog() override { DestroyWindow(); }
 
     std::vector<std::vector<std::string>> drops;  // narrow paths of each drop
+    std::vector<UINT> sysCommands;
     CString m_strText;
 
     void OnDropFiles(HDROP hDrop) {
@@ -53,6 +54,11 @@ public:
         }
         drops.push_back(paths);
         DragFinish(hDrop);
+    }
+
+    void OnSysCommand(UINT nID, LPARAM lParam) {
+        sysCommands.push_back(nID);
+        CDialog::OnSysCommand(nID, lParam);
     }
 
 protected:
