@@ -1,14 +1,17 @@
 // The process under the layer: the Qt application, then the application object.
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "platform/app.h"
 
 namespace {
 
-// The layer's own words (message box buttons, the Open dialog, menus) are Chinese.
+// The layer's own words (message box buttons, the Open dialog, menus) are
+// Chinese, and so are the dates and sizes the Open dialog shows.
 void LoadChineseTranslations(QApplication& app) {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* catalogue : {"qtbase_zh_CN"}) {
         auto* translator = new QTranslator(&app);
