@@ -2,6 +2,7 @@
 #include <openssl/evp.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -152,6 +153,14 @@ TEST_F(MainWindowTest, EnterClearsUnlessTheFocusIsOnBrowse) {
         EXPECT_EQ(Rows().empty(), c.clears) << c.name;
         EXPECT_EQ(opened, c.clears ? 0 : 1) << c.name;
     }
+}
+
+TEST_F(MainWindowTest, TheListingCopiesWithCtrlAAndCtrlC) {
+    Drop({MakeFolder("d")});
+    Listing()->setFocus();
+    QTest::keyClick(Listing(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Listing(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Held());
 }
 
 TEST_F(MainWindowTest, TabMovesClearExitListingBrowse) {

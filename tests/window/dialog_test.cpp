@@ -36,6 +36,7 @@ TEST_F(DialogManager, KeysEndTheModalLoopWithTheirButtonsCode) {
         {"Enter in the text control presses the default button", testdlg::IDC_TEXT, Qt::Key_Enter,
          Qt::KeypadModifier, IDOK},
         {"Enter on another button presses that one", IDCANCEL, Qt::Key_Return, Qt::NoModifier, IDCANCEL},
+        {"Space presses the focused button", IDCANCEL, Qt::Key_Space, Qt::NoModifier, IDCANCEL},
         {"Esc is Cancel", testdlg::IDC_TEXT, Qt::Key_Escape, Qt::NoModifier, IDCANCEL},
         {"Alt+F4 is Close, and Close is Cancel", 0, Qt::Key_F4, Qt::AltModifier, IDCANCEL},
     };
