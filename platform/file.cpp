@@ -40,7 +40,7 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT, CFileException* pError) {
     // effects of its own (a tape rewinds, a watchdog arms).
     struct stat st;
     if (::stat(name->c_str(), &st) == 0 && CauseForType(st.st_mode) != CFileException::none)
-        return Fail(pError, CauseForType(st.st_mode), 0, lpszFileName);
+        return Fail(pError, CauseForType(st.st_mode), -1, lpszFileName);
 
     // Non-blocking, so that a FIFO or device that appeared since cannot hang
     // the window; the type is checked again on what was opened.
@@ -50,7 +50,7 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT, CFileException* pError) {
         return Fail(pError, CFileException::OsErrorToException(osError), osError, lpszFileName);
     }
     int cause = CFileException::none;
-    int osError = 0;
+    int osError = -1;
     if (::fstat(fd, &st) != 0) {
         osError = errno;
         cause = CFileException::OsErrorToException(osError);
@@ -87,8 +87,9 @@ UINT CFile::Read(void* lpBuf, UINT nCount) {
         const ssize_t n = ::read(m_hFile, out + nDone, nCount - nDone);
         if (n == 0) break;
         if (n < 0) {
-            if (errno == EINTR) continue;
-            throw CFileException(errno == EIO ? CFileException::hardIO : CFileException::generic, errno);
+            const int osError = errno;
+            if (osError == EINTR) continue;
+            throw CFileException(osError == EIO ? CFileException::hardIO : CFileException::generic, osError);
         }
         nDone += static_cast<UINT>(n);
     }

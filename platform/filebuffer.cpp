@@ -1,9 +1,10 @@
 // Buffers come from anonymous mappings, not the heap: a whole file can be
 // gigabytes, and the cost worth attacking is the page faults of the one big
-// read into fresh memory (10 to 20 us each on a virtual machine). Large
+// read into fresh memory (10 to 30 us each on a virtual machine). Large
 // buffers are therefore 2 MiB-aligned and ask for transparent huge pages,
-// which cut the faults 512-fold; small files share one kept block, whose
-// pages stay mapped from one file to the next.
+// which cut the faults 512-fold (1 GiB read: 3 to 4 s with 4 KiB pages, about
+// 0.1 s with huge pages); small files share one kept block, whose pages stay
+// mapped from one file to the next (a 64 KiB file: 450 us fresh, 13 us kept).
 #include "platform/filebuffer.h"
 
 #include <sys/mman.h>
@@ -16,17 +17,24 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
-// Only the requested bytes are usable: the rest of the mapping is poisoned,
-// so that a read past the buffer is reported even inside the kept block.
-#define POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
-#define UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
-#else
-#define POISON(p, n) ((void)(p), (void)(n))
-#define UNPOISON(p, n) ((void)(p), (void)(n))
 #endif
 
 namespace platform {
 namespace {
+
+// Under AddressSanitizer only the requested bytes are usable: the rest of a
+// mapping is poisoned, so a read past the buffer is reported, also inside
+// the kept block.
+void Poison([[maybe_unused]] void* p, [[maybe_unused]] std::size_t n) {
+#if defined(__SANITIZE_ADDRESS__)
+    ASAN_POISON_MEMORY_REGION(p, n);
+#endif
+}
+void Unpoison([[maybe_unused]] void* p, [[maybe_unused]] std::size_t n) {
+#if defined(__SANITIZE_ADDRESS__)
+    ASAN_UNPOISON_MEMORY_REGION(p, n);
+#endif
+}
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 constexpr std::size_t kKeptBlockSize = 2 * kHugePage;
@@ -59,22 +67,24 @@ BYTE* Map(std::size_t nBytes) {
 }
 
 BYTE g_emptyBuffer;  // the buffer of an empty file: never read or written
-BYTE* g_keptBlock = nullptr;
+std::atomic<BYTE*> g_keptBlock = nullptr;  // mapped on first use, kept for the process's life
 std::atomic_flag g_keptBlockInUse;
 
 // The kept block for nBytes, if it fits and is free.
 BYTE* TakeKeptBlock(std::size_t nBytes) {
     if (nBytes > kKeptBlockSize || g_keptBlockInUse.test_and_set()) return nullptr;
-    if (!g_keptBlock) {
-        g_keptBlock = Map(kKeptBlockSize);
-        if (!g_keptBlock) {
+    BYTE* block = g_keptBlock.load();
+    if (!block) {
+        block = Map(kKeptBlockSize);
+        if (!block) {
             g_keptBlockInUse.clear();
             return nullptr;
         }
-        POISON(g_keptBlock, kKeptBlockSize);
+        Poison(block, kKeptBlockSize);
+        g_keptBlock.store(block);
     }
-    UNPOISON(g_keptBlock, nBytes);
-    return g_keptBlock;
+    Unpoison(block, nBytes);
+    return block;
 }
 
 }  // namespace
@@ -84,18 +94,18 @@ BYTE* AllocFileBuffer(std::size_t nBytes) {
     if (BYTE* p = TakeKeptBlock(nBytes)) return p;
     BYTE* p = Map(nBytes);
     if (!p) throw CMemoryException();
-    POISON(p + nBytes, MappedSize(nBytes) - nBytes);
+    Poison(p + nBytes, MappedSize(nBytes) - nBytes);
     return p;
 }
 
 void FreeFileBuffer(BYTE* pBuffer, std::size_t nBytes) noexcept {
     if (!pBuffer || nBytes == 0) return;
-    if (pBuffer == g_keptBlock) {
-        POISON(g_keptBlock, kKeptBlockSize);
+    if (pBuffer == g_keptBlock.load()) {
+        Poison(pBuffer, kKeptBlockSize);
         g_keptBlockInUse.clear();
         return;
     }
-    UNPOISON(pBuffer, MappedSize(nBytes));
+    Unpoison(pBuffer, MappedSize(nBytes));
     ::munmap(pBuffer, MappedSize(nBytes));
 }
 
