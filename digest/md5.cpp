@@ -23,7 +23,10 @@ typedef unsigned char* POINTER;
 #define S43 15
 #define S44 21
 
-static void MD5Transform(UINT4 state[4], const unsigned char block[64]);
+/* Inlined, so that across the blocks of one call the chaining values stay in
+   registers. */
+static inline __attribute__((always_inline)) void MD5Transform(UINT4 state[4],
+                                                               const unsigned char block[64]);
 static void Encode(unsigned char* output, const UINT4* input, unsigned int len);
 static void Decode(UINT4* output, const unsigned char* input, unsigned int len);
 static void MD5_memcpy(POINTER output, const unsigned char* input, unsigned int len);
@@ -97,8 +100,17 @@ void MD5Update(MD5_CTX* context, const unsigned char* input, unsigned int inputL
         MD5_memcpy(&context->buffer[index], input, partLen);
         MD5Transform(context->state, context->buffer);
 
-        /* Written as a remainder so that i cannot wrap near 2^32. */
-        for (i = partLen; inputLen - i >= 64; i += 64) MD5Transform(context->state, &input[i]);
+        /* Complete blocks where they lie. The chaining values are held in a
+           local copy: the input may alias the context as far as the compiler
+           knows, which would otherwise send them through memory every block.
+           The loop tests the remaining length, so i cannot wrap near 2^32. */
+        UINT4 state[4] = {context->state[0], context->state[1], context->state[2],
+                          context->state[3]};
+        for (i = partLen; inputLen - i >= 64; i += 64) MD5Transform(state, &input[i]);
+        context->state[0] = state[0];
+        context->state[1] = state[1];
+        context->state[2] = state[2];
+        context->state[3] = state[3];
 
         index = 0;
     } else {
@@ -131,7 +143,7 @@ void MD5Final(unsigned char digest[16], MD5_CTX* context) {
 }
 
 /* Compresses one 64-byte block into state: straight-line, 64 fixed steps. */
-static void MD5Transform(UINT4 state[4], const unsigned char block[64]) {
+static inline void MD5Transform(UINT4 state[4], const unsigned char block[64]) {
     UINT4 a = state[0], b = state[1], c = state[2], d = state[3], x[16];
 
     Decode(x, block, 64);
