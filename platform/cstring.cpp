@@ -37,3 +37,17 @@ BOOL CString::LoadString(UINT nID) {
     Renew();
     return text ? TRUE : FALSE;
 }
+
+int CString::Replace(const char* pszOld, const char* pszNew) {
+    const std::string_view from = pszOld ? pszOld : "";
+    const std::string_view to = pszNew ? pszNew : "";
+    if (from.empty()) return 0;
+    Renew();
+    int count = 0;
+    for (std::size_t pos = m_data.find(from); pos != std::string::npos;
+         pos = m_data.find(from, pos + to.size())) {
+        m_data.replace(pos, from.size(), to);
+        ++count;
+    }
+    return count;
+}

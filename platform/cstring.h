@@ -62,6 +62,10 @@ public:
     // Loads string resource nID: the program's table first, then the layer's.
     // An id found in neither leaves the string empty and returns FALSE.
     BOOL LoadString(UINT nID);
+    // Replaces every occurrence of pszOld by pszNew; returns how many.
+    // Byte-wise, which is exact for ASCII patterns such as "%1": in the
+    // narrow code page no byte of a multibyte character is below 0x30.
+    int Replace(const char* pszOld, const char* pszNew);
 
     // The bytes, for the layer's own use (conversions at the boundary).
     const std::string& Bytes() const { return m_data; }
