@@ -5,20 +5,13 @@
 
 namespace shelltest {
 
-void MainWindowTest::SetUp() {
-    m_folder = std::filesystem::temp_directory_path() /
-               ("md5dlg-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(m_folder);
-    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-}
+void MainWindowTest::SetUp() { ASSERT_TRUE(m_dlg.Create(IDD_MAIN)); }
 
 void MainWindowTest::TearDown() {
     platform::testing::SetMessageBoxHandler(nullptr);
     platform::testing::SetFileDialogHandler(nullptr);
     platform::testing::SetDrawIconRecorder(nullptr);
     m_dlg.DestroyWindow();
-    std::filesystem::remove_all(m_folder);
 }
 
 std::string MainWindowTest::MakeFile(const std::string& name, const std::string& bytes) {

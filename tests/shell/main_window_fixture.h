@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "shell/Md5Dlg.h"
 #include "tests/support/narrow.h"
+#include "tests/support/temp_dir.h"
 
 namespace shelltest {
 
@@ -49,7 +50,8 @@ protected:
         return std::to_string(n) + "\t" + cell + "\t" + path;
     }
 
-    std::filesystem::path m_folder;
+    test::TempDir m_temp;
+    std::filesystem::path m_folder{m_temp.Path()};
     CMd5Dlg m_dlg;
 };
 

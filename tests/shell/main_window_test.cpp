@@ -95,6 +95,33 @@ TEST_F(MainWindowTest, NullAndEmptyDropsChangeNothingAndAreReleased) {
     EXPECT_EQ(LiveDrops(), live);
 }
 
+// A file error after the open ends the drop: one box, the rows before it stay,
+// no number is used up, and the drop is still released.
+TEST_F(MainWindowTest, AFileErrorOnTheSecondOfThreeFilesStopsTheDropAfterOneRow) {
+    const std::string a = MakeFile("a.txt", "abc");
+    // 4 GiB (sparse): its length does not fit the 32-bit count, so taking it throws.
+    const std::string huge = MakeFile("huge", "");
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 32);
+    const std::string c = MakeFile("c.txt", "c");
+    std::vector<platform::testing::MessageBoxCall> boxes;
+    platform::testing::SetMessageBoxHandler([&](const platform::testing::MessageBoxCall& call) {
+        boxes.push_back(call);
+        return IDOK;
+    });
+    const int live = LiveDrops();
+
+    Drop({a, huge, c});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "对 一未命名文件 进行查找失败。");
+    EXPECT_EQ(boxes[0].type, MB_ICONSTOP);
+    EXPECT_EQ(Rows(), std::vector<std::string>{Row(1, Md5Hex("abc"), a)});
+    EXPECT_EQ(Shown(), Held());
+    EXPECT_EQ(LiveDrops(), live);
+
+    Drop({c});
+    EXPECT_EQ(Rows(), (std::vector<std::string>{Row(1, Md5Hex("abc"), a), Row(2, Md5Hex("c"), c)}));
+}
+
 TEST_F(MainWindowTest, BrowseAddsTheChosenFileOrNothing) {
     const std::string a = MakeFile("a.txt", "abc");
     const std::string typed = (m_folder / "typed-but-missing").string();
