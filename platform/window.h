@@ -50,7 +50,6 @@ public:
     void GetClientRect(LPRECT lpRect) const;
 
 protected:
-    friend class CDialog;
     friend LRESULT AfxCallWndProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

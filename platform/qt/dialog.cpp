@@ -27,8 +27,8 @@ QString ControlText(const DialogItemTemplate& item) { return item.text ? FromNar
 
 bool IsClass(const DialogItemTemplate& item, const char* name) { return qstricmp(item.className, name) == 0; }
 
-// The name a screen reader gives a control: its text without access-key marks.
-QString AccessibleName(const QString& text) {
+// A text as shown and as a screen reader names it: without access-key marks.
+QString WithoutAccessKeys(const QString& text) {
     QString name = text;
     name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     name.remove(QLatin1Char('&'));
@@ -123,7 +123,7 @@ void DialogWindow::CreateControl(const DialogItemTemplate& item, QWidget*& previ
             if (icon) label->setPixmap(IconPixmap(icon));
         } else {
             label->setTextFormat(Qt::PlainText);
-            label->setText((item.style & SS_NOPREFIX) ? text : AccessibleName(text));
+            label->setText((item.style & SS_NOPREFIX) ? text : WithoutAccessKeys(text));
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
@@ -137,7 +137,7 @@ void DialogWindow::CreateControl(const DialogItemTemplate& item, QWidget*& previ
     const int bottom = MulDiv(item.y + item.cy, m_units.cy, 8);
     widget->setGeometry(left, top, right - left, bottom - top);
     widget->setVisible((item.style & WS_VISIBLE) != 0);
-    widget->setAccessibleName(item.accessibleName ? FromNarrow(item.accessibleName) : AccessibleName(text));
+    widget->setAccessibleName(item.accessibleName ? FromNarrow(item.accessibleName) : WithoutAccessKeys(text));
 
     if (item.style & WS_TABSTOP) {
         widget->setFocusPolicy(Qt::StrongFocus);
