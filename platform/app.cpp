@@ -51,6 +51,10 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::ExitInstance() { return 0; }
 
+BOOL CWinApp::Enable3dControlsStatic() { return TRUE; }
+
+void AfxEnableControlContainer() {}
+
 CWinApp* AfxGetApp() { return g_pApp; }
 
 CWnd* AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }

@@ -34,11 +34,19 @@ public:
 
     DECLARE_MESSAGE_MAP()
 
+protected:
+    // Three-dimensional controls were an option of old systems; every window
+    // here has the platform's own look. Returns TRUE and changes nothing.
+    BOOL Enable3dControlsStatic();
+
 private:
     CString m_strAppName;
 };
 
 CWinApp* AfxGetApp();
+// Dialogs here hold no embedded component controls, so there is no container
+// to install: a call that does nothing, kept so start-up reads as written.
+void AfxEnableControlContainer();
 CWnd* AfxGetMainWnd();
 // The application's name, also without an application object (tests).
 LPCTSTR AfxGetAppName();
@@ -50,6 +58,7 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
 namespace platform {
 // The process's life under the layer: the Qt application with the layer's
-// Chinese words, then the application object's InitInstance, then its exit.
+// Chinese words, the instance counter bound to its shared word, then the
+// application object's InitInstance, then its exit.
 int RunProcess(int argc, char** argv);
 }  // namespace platform

@@ -18,6 +18,8 @@ const char* Find(std::span<const StringResource> table, UINT nID) {
 
 void RegisterProgramStrings(std::span<const StringResource> table) { g_programStrings = table; }
 
+std::span<const StringResource> ProgramStrings() { return g_programStrings; }
+
 const char* FindString(UINT nID) {
     if (const char* text = Find(g_programStrings, nID)) return text;
     return Find(LayerStrings(), nID);

@@ -16,6 +16,8 @@ struct StringResource {
 
 // Replaces the program's table (tests may register one of their own, or an empty one).
 void RegisterProgramStrings(std::span<const StringResource> table);
+// The program's table as registered (for a test to put back what it replaced).
+std::span<const StringResource> ProgramStrings();
 // The text of string nID, or nullptr if neither table has it.
 const char* FindString(UINT nID);
 

@@ -1,15 +1,4 @@
-// The program's application object: runs the main dialog.
-#include "platform/app.h"
-#include "shell/Md5Dlg.h"
-
-class CMd5App : public CWinApp {
-public:
-    BOOL InitInstance() override {
-        CMd5Dlg dlg;
-        m_pMainWnd = &dlg;
-        dlg.DoModal();
-        return FALSE;
-    }
-};
+// The program's one application object; the layer's entry point runs it.
+#include "shell/Md5App.h"
 
 CMd5App theApp;

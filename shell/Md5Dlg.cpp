@@ -3,6 +3,7 @@
 #include "platform/drop.h"
 #include "platform/filedialog.h"
 #include "res/resource.h"
+#include "shell/AboutDlg.h"
 
 CMd5Dlg::CMd5Dlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_hAppIcon(NULL), m_nRowCount(0) {
     ResetListing();
@@ -25,7 +26,16 @@ void CMd5Dlg::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_LISTING, m_
 BOOL CMd5Dlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    // The window-menu step (the About item) goes here.
+    // The About item at the end of the window menu, after a separator.
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != NULL) {
+        CString strAboutMenu;
+        strAboutMenu.LoadString(IDS_ABOUT_MENU);
+        if (!strAboutMenu.IsEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
+        }
+    }
 
     SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hAppIcon);
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hAppIcon);
@@ -34,7 +44,15 @@ BOOL CMd5Dlg::OnInitDialog() {
     return TRUE;
 }
 
-void CMd5Dlg::OnSysCommand(UINT nID, LPARAM lParam) { CDialog::OnSysCommand(nID, lParam); }
+void CMd5Dlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    // The low four bits of a window-menu command are the system's own.
+    if ((nID & 0xFFF0) == IDM_ABOUT) {
+        CMd5AboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
 
 void CMd5Dlg::OnPaint() {
     if (IsIconic()) {

@@ -1,10 +1,12 @@
-// The process under the layer: the Qt application, then the application object.
+// The process under the layer: the Qt application, the instance counter, then
+// the application object.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include "platform/app.h"
+#include "platform/instance_counter.h"
 
 namespace {
 
@@ -34,6 +36,9 @@ namespace platform {
 int RunProcess(int argc, char** argv) {
     QApplication app(argc, argv);
     LoadChineseTranslations(app);
+    // g_nInstanceCount becomes the word shared with this executable's other
+    // processes before the program's start-up reads it.
+    platform::BindInstanceCounter();
     CWinApp* theApp = AfxGetApp();
     if (theApp == nullptr) return 1;
     AfxGetAppName();  // chosen now, as the framework's start-up does
