@@ -58,7 +58,7 @@ drag_to() {
     x mousemove $((x0 + (x1 - x0) * step / 6)) $((y0 + (y1 - y0) * step / 6))
     sleep 0.1
   done
-  sleep 0.3
+  sleep 0.5  # time for the target's XDND status to reach the source
   x mouseup 1
 }
 drops_accepted() { [ "$(grep -cx copy "$work/drag_outcome")" -eq "$1" ]; }
