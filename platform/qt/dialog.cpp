@@ -1,6 +1,7 @@
 // The dialog manager: a template becomes a window with its controls; Qt's
 // events become the messages the program's handlers expect.
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -56,6 +57,20 @@ QPlainTextEdit* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* par
 
 }  // namespace
 
+namespace {
+
+// The first template's font becomes the application's too, so that new
+// controls and their documents never load Qt's default font (and ask
+// fontconfig for its fallbacks) only to be given the template's font.
+void AdoptFirstTemplateFont(const QFont& font) {
+    static bool adopted = false;
+    if (adopted) return;
+    adopted = true;
+    QApplication::setFont(font);
+}
+
+}  // namespace
+
 DialogWindow* DialogOf(HWND hWnd) { return hWnd ? hWnd->dialog : nullptr; }
 
 DialogWindow::DialogWindow(CDialog* dialog, const DialogTemplate& tmpl, QWidget* owner)
@@ -77,6 +92,7 @@ DialogWindow::DialogWindow(CDialog* dialog, const DialogTemplate& tmpl, QWidget*
 
     const QFont font = TemplateFont(FromNarrow(tmpl.faceName ? tmpl.faceName : "").toStdString(), tmpl.pointSize);
     setFont(font);
+    AdoptFirstTemplateFont(font);
     m_units = FontBaseUnits(font);
     const int width = MulDiv(tmpl.cx, m_units.cx, 4);
     const int height = MulDiv(tmpl.cy, m_units.cy, 8);

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <string>
+#include <vector>
 
 #include "platform/icon_handle.h"
 #include "platform/qt/backend.h"
@@ -13,15 +15,36 @@ struct HBRUSH__ {
 };
 
 namespace platform::qt {
+namespace {
+
+// An icon image is XPM text. Qt's own XPM reader takes the quoted lines
+// directly; going through QImageReader instead would load every image-format
+// plugin (and their libraries) at start-up just to pick the built-in one.
+QImage DecodeXpm(std::span<const unsigned char> text) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool quoted = false;
+    for (const unsigned char ch : text) {
+        if (ch == '"') {
+            if (quoted) lines.push_back(std::move(line));
+            line.clear();
+            quoted = !quoted;
+        } else if (quoted) {
+            line += static_cast<char>(ch);
+        }
+    }
+    std::vector<const char*> xpm;
+    for (const std::string& l : lines) xpm.push_back(l.c_str());
+    return xpm.empty() ? QImage() : QImage(xpm.data());
+}
+
+}  // namespace
 
 const QPixmap& IconPixmap(HICON icon) {
     static QHash<HICON, QPixmap> decoded;
     auto it = decoded.find(icon);
     if (it == decoded.end()) {
-        QImage image;
-        const auto bytes = icon->resource.image;
-        image.loadFromData(bytes.data(), static_cast<int>(bytes.size()));
-        it = decoded.insert(icon, QPixmap::fromImage(image));
+        it = decoded.insert(icon, QPixmap::fromImage(DecodeXpm(icon->resource.image)));
     }
     return *it;
 }
