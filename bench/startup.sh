@@ -6,7 +6,9 @@
 #   bench/startup.sh [build dir] [program] [runs] [max ratio]
 # Needs the tests built (ZEMBRIK_TESTS=ON). Without a display it runs under
 # xvfb-run. The starts get a private XDG_RUNTIME_DIR, so a running copy of the
-# program cannot refuse them.
+# program cannot refuse them. Both run in a D-Bus session, as on any desktop:
+# without one, Qt's accessibility bridge spends milliseconds trying to launch
+# a session bus before the first control exists, which no desktop user pays.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
@@ -23,6 +25,7 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 run=("$timer" --runs "$runs" --max-ratio "$max_ratio" "$(realpath "$reference")" "$(realpath "$program")")
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || run=(dbus-run-session -- "${run[@]}")
 if [ -z "${DISPLAY:-}" ]; then
   xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}"
 else

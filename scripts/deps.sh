@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_pkgs=(cmake g++ make qt6-base-dev fonts-arphic-uming qt6-translations-l10n)
 test_pkgs=(libgtest-dev libbenchmark-dev libssl-dev libx11-dev xvfb xauth xdotool xclip x11-utils
-           imagemagick desktop-file-utils appstream g++-s390x-linux-gnu qemu-user time)
+           imagemagick desktop-file-utils appstream dbus-daemon g++-s390x-linux-gnu qemu-user time)
 
 case "${1:-run}" in
   run)  pkgs=("${run_pkgs[@]}") ;;
