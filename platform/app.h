@@ -54,7 +54,6 @@ LPCTSTR AfxGetAppName();
 // A message box owned by the main window, captioned with the application's
 // name. A type without an icon gets the exclamation icon. Returns IDOK.
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
-int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
 namespace platform {
 // The process's life under the layer: the Qt application with the layer's

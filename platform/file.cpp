@@ -58,9 +58,12 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT, CFileException* pError) {
         cause = CauseForType(st.st_mode);
     }
     // Reads of a regular file should wait for the data like any other read.
-    if (cause == CFileException::none && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-        osError = errno;
-        cause = CFileException::OsErrorToException(osError);
+    if (cause == CFileException::none) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            osError = errno;
+            cause = CFileException::OsErrorToException(osError);
+        }
     }
     if (cause != CFileException::none) {
         ::close(fd);

@@ -2,8 +2,8 @@
 // gigabytes, and the cost worth attacking is the page faults of the one big
 // read into fresh memory (10 to 30 us each on a virtual machine). Large
 // buffers are therefore 2 MiB-aligned and ask for transparent huge pages,
-// which cut the faults 512-fold (1 GiB read: 3 to 4 s with 4 KiB pages, about
-// 0.1 s with huge pages); small files share one kept block, whose pages stay
+// which cut the faults 512-fold (1 GiB read: 3 to 4 s with 4 KiB pages, 0.3
+// to 0.5 s with huge pages); small files share one kept block, whose pages stay
 // mapped from one file to the next (a 64 KiB file: 450 us fresh, 13 us kept).
 #include "platform/filebuffer.h"
 

@@ -81,7 +81,6 @@ inline constexpr UINT BN_CLICKED = 0;
 
 inline constexpr UINT SC_MOVE = 0xF010;
 inline constexpr UINT SC_CLOSE = 0xF060;
-inline constexpr UINT SC_KEYMENU = 0xF100;
 
 inline constexpr WPARAM ICON_SMALL = 0;
 inline constexpr WPARAM ICON_BIG = 1;
@@ -91,12 +90,9 @@ inline constexpr int SM_CYICON = 12;
 
 inline constexpr int WHITE_BRUSH = 0;
 
-inline constexpr UINT CTLCOLOR_MSGBOX = 0;
 inline constexpr UINT CTLCOLOR_EDIT = 1;
-inline constexpr UINT CTLCOLOR_LISTBOX = 2;
 inline constexpr UINT CTLCOLOR_BTN = 3;
 inline constexpr UINT CTLCOLOR_DLG = 4;
-inline constexpr UINT CTLCOLOR_SCROLLBAR = 5;
 inline constexpr UINT CTLCOLOR_STATIC = 6;
 
 // Message boxes.
@@ -112,7 +108,6 @@ inline constexpr UINT MB_ICONMASK = 0x000000F0;
 inline constexpr UINT MB_SYSTEMMODAL = 0x00001000;
 
 // Menus.
-inline constexpr UINT MF_BYCOMMAND = 0x00000000;
 inline constexpr UINT MF_STRING = 0x00000000;
 inline constexpr UINT MF_SEPARATOR = 0x00000800;
 
@@ -136,7 +131,6 @@ inline constexpr DWORD WS_GROUP = 0x00020000;
 inline constexpr DWORD WS_TABSTOP = 0x00010000;
 inline constexpr DWORD DS_SETFONT = 0x00000040;
 inline constexpr DWORD DS_MODALFRAME = 0x00000080;
-inline constexpr DWORD DS_CENTER = 0x00000800;
 inline constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010;
 inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
 inline constexpr DWORD BS_PUSHBUTTON = 0x00000000;

@@ -30,7 +30,6 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Runs the message through the message maps (falling back to default
     // handling); an exception that leaves a handler goes to the application's

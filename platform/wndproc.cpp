@@ -1,21 +1,35 @@
 // Where messages enter the program's handlers, and where exceptions that
 // leave a handler are caught and reported.
+#include <exception>
 #include <new>
 
 #include "platform/app.h"
 #include "platform/exceptions.h"
 #include "platform/window.h"
 
+namespace {
+
+LRESULT Report(CException& e, UINT message) {
+    if (CWinApp* app = AfxGetApp()) return app->ProcessWndProcException(&e, message);
+    return CWinApp::ReportException(&e);
+}
+
+}  // namespace
+
 LRESULT AfxCallWndProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         return pWnd->WindowProc(message, wParam, lParam);
     } catch (CException& e) {
-        if (CWinApp* app = AfxGetApp()) return app->ProcessWndProcException(&e, message);
-        return CWinApp::ReportException(&e);
+        return Report(e, message);
     } catch (const std::bad_alloc&) {
         CMemoryException e;
-        if (CWinApp* app = AfxGetApp()) return app->ProcessWndProcException(&e, message);
-        return CWinApp::ReportException(&e);
+        return Report(e, message);
+    } catch (const std::exception&) {
+        // Any other failure of the library (a code-page converter that cannot
+        // be opened, say) is reported as the framework's unknown error rather
+        // than left to end the process.
+        CFileException e(CFileException::generic);
+        return Report(e, message);
     }
 }
 

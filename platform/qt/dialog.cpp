@@ -151,7 +151,13 @@ void DialogWindow::CreateControl(const DialogItemTemplate& item, QWidget*& previ
     const int top = MulDiv(item.y, m_units.cy, 8);
     const int right = MulDiv(item.x + item.cx, m_units.cx, 4);
     const int bottom = MulDiv(item.y + item.cy, m_units.cy, 8);
-    widget->setGeometry(left, top, right - left, bottom - top);
+    // An icon control takes its icon's size at the mapped corner.
+    const bool iconControl = IsClass(item, "Static") && (item.style & SS_TYPEMASK) == SS_ICON;
+    const QSize iconSize = iconControl ? static_cast<QLabel*>(widget)->pixmap().size() : QSize();
+    if (iconControl && !iconSize.isEmpty())
+        widget->setGeometry(left, top, iconSize.width(), iconSize.height());
+    else
+        widget->setGeometry(left, top, right - left, bottom - top);
     widget->setVisible((item.style & WS_VISIBLE) != 0);
     widget->setAccessibleName(item.accessibleName ? FromNarrow(item.accessibleName) : WithoutAccessKeys(text));
 
@@ -363,8 +369,14 @@ bool DialogWindow::HandleDrag(QEvent* event) {
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
     if (event->type() == QEvent::Drop) {
-        // The handler (or default handling) releases the drop.
-        Send(WM_DROPFILES, reinterpret_cast<WPARAM>(NewDrop(std::move(paths))), 0);
+        // Posted, not sent: the dragging program learns at once that the drop
+        // is done, instead of waiting while every file is read. The handler
+        // (or default handling) releases the drop.
+        QMetaObject::invokeMethod(
+            this, [this, paths = std::move(paths)]() mutable {
+                Send(WM_DROPFILES, reinterpret_cast<WPARAM>(NewDrop(std::move(paths))), 0);
+            },
+            Qt::QueuedConnection);
     }
     return true;
 }

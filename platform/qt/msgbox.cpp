@@ -44,8 +44,3 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
     return box.exec() == QMessageBox::Cancel ? IDCANCEL : IDOK;
 }
 
-int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
-    CString text;
-    text.LoadString(nIDPrompt);
-    return AfxMessageBox(text, nType, nIDHelp);
-}

@@ -34,7 +34,10 @@ int CWinApp::Run() {
 namespace platform {
 
 int RunProcess(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // The program reads no command line, and Qt does not either: its own
+    // options (-platform, -style, -reverse, ...) would change the program.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
     LoadChineseTranslations(app);
     // g_nInstanceCount becomes the word shared with this executable's other
     // processes before the program's start-up reads it.

@@ -163,11 +163,13 @@ expect_refusal $! ZembrikMD5 "$shots/e2e_refusal.png"
 alive "$main_pid" && window_named "$main" KestovaMD5生成器 || fail "the first instance did not survive a refused start"
 
 # A renamed copy at another path has a counter of its own, so it runs beside;
-# arguments change nothing (no row from a path given on the command line), and
+# arguments change nothing (no row from a path given on the command line, and
+# Qt's own options such as -platform are not read either: the window still
+# appears on this display), and
 # its own second start is refused under its new name.
 mkdir "$work/elsewhere"
 cp "$program" "$work/elsewhere/Md5Renamed"
-"$work/elsewhere/Md5Renamed" "${paths[0]}" --help >"$work/copy.log" 2>&1 &
+"$work/elsewhere/Md5Renamed" "${paths[0]}" --help -platform offscreen -reverse >"$work/copy.log" 2>&1 &
 copy_pid=$!
 pids+=("$copy_pid")
 wait_until 30 has_window "$copy_pid" || fail "the renamed copy did not start beside the first"

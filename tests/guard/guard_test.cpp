@@ -243,15 +243,28 @@ TEST_F(GuardTest, WithoutAPrivateFolderEveryStartPassesAndSaysSo) {
     ASSERT_NE(file, nullptr);
     std::fclose(file);
 
+    // The build tree may lie where that user cannot enter (under /root, say):
+    // start a copy from a folder anyone may read.
+    char folder[] = "/tmp/guard-probe-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const fs::path probe = fs::path(folder) / "guard_probe";
+    fs::copy_file(GUARD_PROBE, probe);
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+
     Start start;
+    start.exe = probe.string();
     start.hold = true;
     start.runtimeDir = nullptr;
     start.uid = uid;
-    Probe first(start);
-    EXPECT_EQ(first.Decision(), "pass");
-    Probe second(start);
-    EXPECT_EQ(second.Decision(), "pass");
+    {
+        Probe first(start);
+        EXPECT_EQ(first.Decision(), "pass");
+        Probe second(start);
+        EXPECT_EQ(second.Decision(), "pass");
+    }
     fs::remove(blocker);
+    fs::remove_all(folder);
 }
 
 TEST(PrivateFolder, OnlyAFolderOfTheUserThatNobodyElseMayEnterIsTaken) {

@@ -77,6 +77,7 @@ protected:
         if (!enter.isAccepted()) return false;
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents();  // the drop reaches the handler once it is over
         return drop.isAccepted();
     }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <stdexcept>
 
 #include "platform/app.h"
 #include "platform/exceptions.h"
@@ -58,6 +59,8 @@ TEST(MessageBox, ExceptionsLeavingAHandlerAreReportedAndTheWindowGoesOn) {
          MB_ICONEXCLAMATION | MB_SYSTEMMODAL},
         {"the library's memory exception", [] { throw std::bad_alloc(); }, "内存不足。",
          MB_ICONEXCLAMATION | MB_SYSTEMMODAL},
+        {"any other library exception", [] { throw std::runtime_error("no converter"); },
+         "在对 一未命名文件 进行访问时发生了一个不明错误。", MB_ICONSTOP},
     };
     for (const Case& c : cases) {
         std::vector<platform::testing::MessageBoxCall> shown;
