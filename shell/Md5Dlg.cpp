@@ -5,7 +5,7 @@
 #include "res/resource.h"
 #include "shell/AboutDlg.h"
 
-CMd5Dlg::CMd5Dlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_hAppIcon(NULL), m_nRowCount(0) {
+CMd5Dlg::CMd5Dlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {
     ResetListing();
     m_hAppIcon = ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDI_APP));
     m_nRowCount = 0;

@@ -56,7 +56,6 @@ namespace platform::qt {
 
 // Narrow (GB18030) text to Qt and back; the only conversions of the back end.
 QString FromNarrow(std::string_view narrow);
-std::string ToNarrowFromUtf8(std::string_view utf8);
 
 // The template font as a Qt font: "宋体" and its kin map to a Ming face with
 // the same metrics; the point size is kept.
@@ -126,6 +125,7 @@ private:
     void CreateControl(const DialogItemTemplate& item, QWidget*& previousTabStop);
     void ApplyControlColours();
     bool HandleKey(QKeyEvent* event);
+    void PressButton(int id);
     bool HandleDrag(QEvent* event);
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "platform/drop.h"
+#include "platform/codepage.h"
 #include "platform/qt/backend.h"
 
 namespace {
@@ -122,7 +123,7 @@ void CWnd::GetWindowText(CString& rString) const {
         text = widget->windowTitle();
     }
     const QByteArray utf8 = text.toUtf8();
-    rString = CString(platform::qt::ToNarrowFromUtf8(std::string_view(utf8.constData(), utf8.size())));
+    rString = CString(platform::Utf8ToNarrow(std::string_view(utf8.constData(), utf8.size())));
 }
 
 BOOL CWnd::IsIconic() const { return m_hWnd && m_hWnd->widget && m_hWnd->widget->isMinimized() ? TRUE : FALSE; }

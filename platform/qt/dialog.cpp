@@ -109,10 +109,7 @@ DialogWindow::DialogWindow(CDialog* dialog, const DialogTemplate& tmpl, QWidget*
     installEventFilter(this);
 }
 
-DialogWindow::~DialogWindow() {
-    for (auto& control : m_controls) control->wnd->m_hWnd = nullptr;
-    m_dialog->m_hWnd = nullptr;
-}
+DialogWindow::~DialogWindow() { m_dialog->m_hWnd = nullptr; }
 
 void DialogWindow::CreateControl(const DialogItemTemplate& item, QWidget*& previousTabStop) {
     auto control = std::make_unique<Control>();
@@ -302,26 +299,29 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
 
 // The dialog's keys, as a dialog manager gives them: Enter presses the focused
 // push button, else the default one; Esc is Cancel; Alt+F4 is Close.
+// A click of button id as the keyboard makes it, whether or not the
+// template has such a button (Esc is Cancel in every dialog).
+void DialogWindow::PressButton(int id) {
+    LPARAM from = 0;
+    for (const auto& control : m_controls)
+        if (control->handle.id == id) from = reinterpret_cast<LPARAM>(&control->handle);
+    Send(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED), from);
+}
+
 bool DialogWindow::HandleKey(QKeyEvent* event) {
     const int key = event->key();
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier) {
         int id = DefaultButtonId();
-        LPARAM from = 0;
         for (const auto& control : m_controls) {
             if (control->handle.widget == focusWidget() && qobject_cast<QPushButton*>(control->handle.widget))
                 id = control->handle.id;
         }
-        for (const auto& control : m_controls)
-            if (control->handle.id == id) from = reinterpret_cast<LPARAM>(&control->handle);
-        Send(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED), from);
+        PressButton(id);
         return true;
     }
     if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-        LPARAM from = 0;
-        for (const auto& control : m_controls)
-            if (control->handle.id == IDCANCEL) from = reinterpret_cast<LPARAM>(&control->handle);
-        Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), from);
+        PressButton(IDCANCEL);
         return true;
     }
     if (key == Qt::Key_F4 && mods == Qt::AltModifier) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/drop.h"
+#include "platform/codepage.h"
 #include "platform/qt/backend.h"
 
 struct HDROP__ {
@@ -73,14 +74,14 @@ std::vector<std::string> DroppedPaths(const QMimeData& mime) {
             const QByteArray line = rawLine.trimmed();
             if (line.isEmpty() || line.startsWith('#')) continue;
             const std::string bytes = LocalPathBytes(std::string_view(line.constData(), line.size()));
-            if (!bytes.empty()) paths.push_back(ToNarrowFromUtf8(bytes));
+            if (!bytes.empty()) paths.push_back(Utf8ToNarrow(bytes));
         }
         return paths;
     }
     for (const QUrl& url : mime.urls()) {
         if (!url.isLocalFile()) continue;
         const QByteArray utf8 = url.toLocalFile().toUtf8();
-        paths.push_back(ToNarrowFromUtf8(std::string_view(utf8.constData(), utf8.size())));
+        paths.push_back(Utf8ToNarrow(std::string_view(utf8.constData(), utf8.size())));
     }
     return paths;
 }
@@ -120,7 +121,7 @@ namespace platform::testing {
 
 HDROP MakeDrop(const std::vector<std::string>& utf8Paths) {
     std::vector<std::string> narrow;
-    for (const std::string& path : utf8Paths) narrow.push_back(qt::ToNarrowFromUtf8(path));
+    for (const std::string& path : utf8Paths) narrow.push_back(Utf8ToNarrow(path));
     return qt::NewDrop(std::move(narrow));
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/app.h"
 #include "platform/filedialog.h"
+#include "platform/codepage.h"
 #include "platform/qt/backend.h"
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR, LPCTSTR lpszFileName, DWORD dwFlags, LPCTSTR, CWnd* pParentWnd)
@@ -31,6 +32,6 @@ int CFileDialog::DoModal() {
             chosen = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
     }
     if (!chosen) return IDCANCEL;
-    m_strPathName = CString(platform::qt::ToNarrowFromUtf8(*chosen));
+    m_strPathName = CString(platform::Utf8ToNarrow(*chosen));
     return IDOK;
 }
